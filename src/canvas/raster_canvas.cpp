@@ -1,0 +1,65 @@
+#include "canvas/raster_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace plant {
+
+namespace {
+constexpr double kTwipsPerLogicalPixel = 15.0;
+}
+
+RasterCanvas::RasterCanvas(int logicalWidth, int logicalHeight, int scale)
+    : width_(logicalWidth * scale),
+      height_(logicalHeight * scale),
+      scale_(scale),
+      twipsPerPixel_(kTwipsPerLogicalPixel / scale) {
+  if (logicalWidth < 1 || logicalHeight < 1 || scale < 1) throw std::invalid_argument("canvas size must be positive");
+  pixels_.assign(static_cast<std::size_t>(width_) * height_, kWhite);
+  SetPenWidth(1);
+}
+
+void RasterCanvas::SetPenWidth(std::int16_t width) {
+  if (width < 1) throw std::invalid_argument("pen width must be at least 1");
+  if (width == penWidth_) return;
+  penWidth_ = width;
+  stampSize_ = width * scale_;
+  // A round dot: the pixels whose centres lie within the dot's radius. Dots of one or two pixels
+  // across are whole squares.
+  const double radius = stampSize_ / 2.0;
+  stampRows_.assign(stampSize_, StampRow{0, stampSize_});
+  if (stampSize_ > 2) {
+    for (int row = 0; row < stampSize_; ++row) {
+      const double dy = row + 0.5 - radius;
+      const double halfChord = std::sqrt(std::max(0.0, radius * radius - dy * dy));
+      const int first = static_cast<int>(std::ceil(radius - halfChord - 0.5));
+      stampRows_[row] = StampRow{first, stampSize_ - first};
+    }
+  }
+  // Conservative bounds: one stamp plus one pixel beyond the edges, in twips.
+  const double margin = (stampSize_ + 1) * twipsPerPixel_;
+  visibleLeft_ = static_cast<float>(-margin);
+  visibleTop_ = static_cast<float>(-margin);
+  visibleRight_ = static_cast<float>(width_ * twipsPerPixel_ + margin);
+  visibleBottom_ = static_cast<float>(height_ * twipsPerPixel_ + margin);
+}
+
+void RasterCanvas::Stamp(float x, float y) {
+  // The stamp's top-left device pixel: the dot's centre, less half its size, to the nearest pixel.
+  const double half = stampSize_ / 2.0;
+  const int left = static_cast<int>(std::floor(x / twipsPerPixel_ - half + 0.5));
+  const int top = static_cast<int>(std::floor(y / twipsPerPixel_ - half + 0.5));
+  const int rowBegin = std::max(0, -top);
+  const int rowEnd = std::min(stampSize_, height_ - top);
+  for (int row = rowBegin; row < rowEnd; ++row) {
+    const StampRow span = stampRows_[row];
+    const int columnBegin = std::max(left + span.first, 0);
+    const int columnEnd = std::min(left + span.end, width_);
+    if (columnBegin >= columnEnd) continue;
+    std::uint32_t* line = pixels_.data() + static_cast<std::size_t>(top + row) * width_;
+    std::fill(line + columnBegin, line + columnEnd, colour_);
+  }
+}
+
+}  // namespace plant

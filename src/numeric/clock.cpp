@@ -1,0 +1,50 @@
+#include "numeric/clock.h"
+
+#include <ctime>
+
+namespace plant {
+namespace {
+
+constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+
+std::int64_t NowNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * kNanosecondsPerSecond + now.tv_nsec;
+}
+
+std::int64_t LocalMidnightNanoseconds(std::time_t day, int dayOffset) {
+  std::tm local{};
+  localtime_r(&day, &local);
+  local.tm_hour = 0;
+  local.tm_min = 0;
+  local.tm_sec = 0;
+  local.tm_mday += dayOffset;
+  local.tm_isdst = -1;  // let mktime decide: midnight may fall on either side of a DST change
+  return static_cast<std::int64_t>(std::mktime(&local)) * kNanosecondsPerSecond;
+}
+
+}  // namespace
+
+Clock Clock::Live() { return Clock(); }
+
+Clock Clock::Frozen(float secondsSinceMidnight) {
+  Clock clock;
+  clock.frozen_ = secondsSinceMidnight;
+  return clock;
+}
+
+void Clock::FindMidnight(std::int64_t nowNanoseconds) {
+  const std::time_t now = static_cast<std::time_t>(nowNanoseconds / kNanosecondsPerSecond);
+  midnightNanoseconds_ = LocalMidnightNanoseconds(now, 0);
+  nextMidnightNanoseconds_ = LocalMidnightNanoseconds(now, 1);
+}
+
+float Clock::SecondsSinceMidnight() {
+  if (frozen_) return *frozen_;
+  const std::int64_t now = NowNanoseconds();
+  if (now < midnightNanoseconds_ || now >= nextMidnightNanoseconds_) FindMidnight(now);
+  return static_cast<float>(static_cast<double>(now - midnightNanoseconds_) / kNanosecondsPerSecond);
+}
+
+}  // namespace plant
