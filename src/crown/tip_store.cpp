@@ -123,8 +123,9 @@ void TipStore::DeleteFiles() {
       if (failure.empty()) failure = std::string("Cannot delete ") + FileName(file) + " in " + directory_.path() + ": it was never written";
       continue;
     }
-    files_[Index(file)].created = false;
-    if (fileSystem_.UnlinkAt(directory_.descriptor(), FileName(file)) != 0 && failure.empty()) {
+    if (fileSystem_.UnlinkAt(directory_.descriptor(), FileName(file)) == 0) {
+      files_[Index(file)].created = false;
+    } else if (failure.empty()) {
       failure = std::string("Cannot delete ") + FileName(file) + " in " + directory_.path() + ": " + std::strerror(errno);
     }
   }
