@@ -26,7 +26,7 @@ struct PressContext {
 
   Generator& generator;  // outlives presses: its state carries from one press to the next
   Clock clock = Clock::Live();
-  FileSystem& fileSystem = RealFileSystem();
+  FileSystem* fileSystem = &RealFileSystem();
   std::optional<std::string> scratchDirectory;  // where the tip files go; a private directory if unset
   std::stop_token stop;
 };
@@ -46,9 +46,9 @@ PressOutcome DrawPlant(C& canvas, double IterationCount, PressContext& context) 
   try {
     const PlantBodyResult body = DrawPlantBody(canvas, context.stop);
     ScratchDirectory directory = context.scratchDirectory
-                                     ? ScratchDirectory::UseExisting(context.fileSystem, *context.scratchDirectory)
-                                     : ScratchDirectory::MakePrivate(context.fileSystem);
-    TipStore store(context.fileSystem, directory);
+                                     ? ScratchDirectory::UseExisting(*context.fileSystem, *context.scratchDirectory)
+                                     : ScratchDirectory::MakePrivate(*context.fileSystem);
+    TipStore store(*context.fileSystem, directory);
     try {
       ClockedDraws chance(context.clock, context.generator);
       Crown<C, ClockedDraws> crown{canvas, chance, store, context.stop, {}};
