@@ -49,6 +49,8 @@ class LiveCanvas {
 
   LiveCanvas(RasterCanvas& canvas, FrameExchange& exchange) : canvas_(canvas), exchange_(exchange) {}
 
+  RasterCanvas& raster() { return canvas_; }
+
   void SetPenWidth(std::int16_t width) { canvas_.SetPenWidth(width); }
   void SetPenColour(Rgb colour) { canvas_.SetPenColour(colour); }
   void PlotPoint(float x, float y) {

@@ -7,14 +7,24 @@
 namespace plant {
 
 namespace {
+
 constexpr double kTwipsPerLogicalPixel = 15.0;
+
+// floor() without a library call (the baseline x86-64 has no rounding instruction); the values are
+// near the canvas, far inside the int range.
+int FloorToInt(double value) {
+  const int truncated = static_cast<int>(value);
+  return truncated - (truncated > value);
 }
+
+}  // namespace
 
 RasterCanvas::RasterCanvas(int logicalWidth, int logicalHeight, int scale)
     : width_(logicalWidth * scale),
       height_(logicalHeight * scale),
       scale_(scale),
-      twipsPerPixel_(kTwipsPerLogicalPixel / scale) {
+      twipsPerPixel_(kTwipsPerLogicalPixel / scale),
+      pixelsPerTwip_(scale / kTwipsPerLogicalPixel) {
   if (logicalWidth < 1 || logicalHeight < 1 || scale < 1) throw std::invalid_argument("canvas size must be positive");
   pixels_.assign(static_cast<std::size_t>(width_) * height_, kWhite);
   SetPenWidth(1);
@@ -37,6 +47,12 @@ void RasterCanvas::SetPenWidth(std::int16_t width) {
       stampRows_[row] = StampRow{first, stampSize_ - first};
     }
   }
+  stampOffsets_.clear();
+  for (int row = 0; row < stampSize_; ++row) {
+    for (int column = stampRows_[row].first; column < stampRows_[row].end; ++column) {
+      stampOffsets_.push_back(static_cast<std::ptrdiff_t>(row) * width_ + column);
+    }
+  }
   // Conservative bounds: one stamp plus one pixel beyond the edges, in twips.
   const double margin = (stampSize_ + 1) * twipsPerPixel_;
   visibleLeft_ = static_cast<float>(-margin);
@@ -45,20 +61,33 @@ void RasterCanvas::SetPenWidth(std::int16_t width) {
   visibleBottom_ = static_cast<float>(height_ * twipsPerPixel_ + margin);
 }
 
+void RasterCanvas::LayOver(const RasterCanvas& other) {
+  if (other.width_ != width_ || other.height_ != height_) throw std::invalid_argument("canvases differ in size");
+  for (std::size_t i = 0; i < pixels_.size(); ++i) {
+    if (other.pixels_[i] != kWhite) pixels_[i] = other.pixels_[i];
+  }
+}
+
 void RasterCanvas::Stamp(float x, float y) {
   // The stamp's top-left device pixel: the dot's centre, less half its size, to the nearest pixel.
   const double half = stampSize_ / 2.0;
-  const int left = static_cast<int>(std::floor(x / twipsPerPixel_ - half + 0.5));
-  const int top = static_cast<int>(std::floor(y / twipsPerPixel_ - half + 0.5));
+  const int left = FloorToInt(x * pixelsPerTwip_ - half + 0.5);
+  const int top = FloorToInt(y * pixelsPerTwip_ - half + 0.5);
+  const std::uint32_t colour = colour_;  // a local: stores through the pixel pointer cannot change it
+  if (left >= 0 && top >= 0 && left + stampSize_ <= width_ && top + stampSize_ <= height_) {
+    // Wholly inside, as almost every visible dot is: no clipping.
+    std::uint32_t* origin = pixels_.data() + static_cast<std::ptrdiff_t>(top) * width_ + left;
+    for (const std::ptrdiff_t offset : stampOffsets_) origin[offset] = colour;
+    return;
+  }
   const int rowBegin = std::max(0, -top);
   const int rowEnd = std::min(stampSize_, height_ - top);
   for (int row = rowBegin; row < rowEnd; ++row) {
     const StampRow span = stampRows_[row];
     const int columnBegin = std::max(left + span.first, 0);
     const int columnEnd = std::min(left + span.end, width_);
-    if (columnBegin >= columnEnd) continue;
-    std::uint32_t* line = pixels_.data() + static_cast<std::size_t>(top + row) * width_;
-    std::fill(line + columnBegin, line + columnEnd, colour_);
+    std::uint32_t* line = pixels_.data() + static_cast<std::ptrdiff_t>(top + row) * width_;
+    for (int column = columnBegin; column < columnEnd; ++column) line[column] = colour;
   }
 }
 

@@ -25,6 +25,9 @@ class RasterCanvas {
     Stamp(x, y);
   }
 
+  // Paints every pixel that is not white on `other`, a canvas of the same size, over this one.
+  void LayOver(const RasterCanvas& other);
+
   int width() const { return width_; }    // device pixels
   int height() const { return height_; }  // device pixels
   int scale() const { return scale_; }
@@ -43,12 +46,14 @@ class RasterCanvas {
   int width_;
   int height_;
   int scale_;
-  double twipsPerPixel_;  // 15 / scale: exact for the scales in use, so whole pixels map exactly
+  double twipsPerPixel_;  // 15 / scale
+  double pixelsPerTwip_;  // scale / 15: multiplying by it maps a multiple of 15 twips to a whole pixel
   std::vector<std::uint32_t> pixels_;
   std::uint32_t colour_ = 0xFF000000u;
   std::int16_t penWidth_ = 0;
   int stampSize_ = 0;  // device pixels across
   std::vector<StampRow> stampRows_;
+  std::vector<std::ptrdiff_t> stampOffsets_;  // every pixel of the stamp, from its top-left corner
   // A point must lie strictly inside these bounds (twips) for any part of its dot to show.
   float visibleLeft_ = 0, visibleRight_ = 0, visibleTop_ = 0, visibleBottom_ = 0;
 };

@@ -26,11 +26,12 @@ void DrawFirstBlossomPattern(Crown<C, Chance>& crown) {
     CountingLoop<double>(0, BranchLength(state, 40), 20, [&](double s) {
       CountingLoop<std::int16_t>(0, 100, 1, [&](std::int16_t j) {
         const std::int16_t up = j;
-        const double d = RayDraw(crown, GroupIndex);
-        PlotPoint(crown.canvas, j * std::sin(d) + s + state.TipX + up, -up + state.TipY);
+        // sin(d) is written at every point; one evaluation gives the same double.
+        const double sinDraw = std::sin(static_cast<double>(RayDraw(crown, GroupIndex)));
+        PlotPoint(crown.canvas, j * sinDraw + s + state.TipX + up, -up + state.TipY);
         const double aside = -1.2 * j;
-        PlotPoint(crown.canvas, j * std::sin(d) + s + state.TipX + aside, -aside + state.TipY);
-        PlotPoint(crown.canvas, j * std::sin(d) + s + state.TipX + aside, aside + state.TipY);
+        PlotPoint(crown.canvas, j * sinDraw + s + state.TipX + aside, -aside + state.TipY);
+        PlotPoint(crown.canvas, j * sinDraw + s + state.TipX + aside, aside + state.TipY);
       });
     });
   });
@@ -46,10 +47,10 @@ void DrawSecondBlossomPatternAndCentre(Crown<C, Chance>& crown) {
     CountingLoop<double>(0, BranchLength(state, 60), 10, [&](double t) {
       CountingLoop<std::int16_t>(0, 12, 1, [&](std::int16_t j) {
         const std::int16_t level = j;
-        const double d = RayDraw(crown, GroupIndex);
-        PlotPoint(crown.canvas, state.TipX + 20 * j * std::cos(d), -t - level + state.TipY);
+        const double cosDraw = std::cos(static_cast<double>(RayDraw(crown, GroupIndex)));
+        PlotPoint(crown.canvas, state.TipX + 20 * j * cosDraw, -t - level + state.TipY);
         const std::int16_t steep = static_cast<std::int16_t>(-12 * j);
-        PlotPoint(crown.canvas, state.TipX + 20 * j * std::cos(d), -t - steep + state.TipY);
+        PlotPoint(crown.canvas, state.TipX + 20 * j * cosDraw, -t - steep + state.TipY);
       });
     });
   });

@@ -13,12 +13,18 @@ class Clock {
   static Clock Live();
   static Clock Frozen(float secondsSinceMidnight);
 
-  float SecondsSinceMidnight();
+  float SecondsSinceMidnight() {
+    if (frozen_) return *frozen_;
+    const std::int64_t now = NowNanoseconds();
+    if (now < midnightNanoseconds_ || now >= nextMidnightNanoseconds_) FindMidnight(now);
+    return static_cast<float>(static_cast<double>(now - midnightNanoseconds_) / 1e9);
+  }
 
   bool frozen() const { return frozen_.has_value(); }
 
  private:
   Clock() = default;
+  static std::int64_t NowNanoseconds();
   void FindMidnight(std::int64_t nowNanoseconds);
 
   std::optional<float> frozen_;

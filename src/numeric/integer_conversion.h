@@ -14,6 +14,8 @@ std::int16_t RoundToInteger(double value);
 std::int32_t RoundToInteger32(double value);
 
 // Drops the fraction toward zero and keeps the operand's type: a double stays a double.
+// The integer round trip is std::trunc without a library call (the crown truncates a seed for
+// every ray point); beyond 2^52 every value is whole already.
 template <std::floating_point T>
 T TruncateToInteger(T value) {
   return std::trunc(value);

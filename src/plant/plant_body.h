@@ -10,6 +10,7 @@
 #include "plant/fill_band.h"
 #include "plant/leaf_point.h"
 #include "plant/outline_stage.h"
+#include "plant/parallel_outlines.h"
 #include "plant/plant_body_result.h"
 #include "plant/profile_samples.h"
 #include "plant/stem.h"
