@@ -6,10 +6,16 @@
 #include <QCryptographicHash>
 #include <QImage>
 
+#include <pthread.h>
+#include <signal.h>
+
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
+#include <thread>
 
 #include "app/press.h"
 #include "canvas/raster_canvas.h"
@@ -36,9 +42,52 @@ bool ParseSize(const QString& text, int& width, int& height) {
   return widthOk && heightOk && width >= 1 && height >= 1 && width <= 16384 && height <= 16384;
 }
 
+// SIGINT and SIGTERM stop the drawing, which then removes its scratch files; afterwards the
+// process ends by the same signal, as the sender expects. The signals are taken by a thread of
+// their own with sigwait, so nothing runs in a signal handler.
+class StopOnSignals {
+ public:
+  StopOnSignals() {
+    sigemptyset(&signals_);
+    sigaddset(&signals_, SIGINT);
+    sigaddset(&signals_, SIGTERM);
+    sigaddset(&signals_, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &signals_, nullptr);  // before any other thread exists
+    waiter_ = std::jthread([this](std::stop_token finished) {
+      int signal = 0;
+      while (sigwait(&signals_, &signal) == 0) {
+        if (finished.stop_requested()) return;
+        received_ = signal;
+        source_.request_stop();
+      }
+    });
+  }
+  ~StopOnSignals() {
+    waiter_.request_stop();
+    pthread_kill(waiter_.native_handle(), SIGHUP);  // wakes the waiter, which then returns
+  }
+
+  std::stop_token token() const { return source_.get_token(); }
+
+  // Ends the process by the signal that stopped the drawing, if one did.
+  void RaiseReceived() const {
+    if (received_ == 0) return;
+    signal(received_, SIG_DFL);
+    pthread_sigmask(SIG_UNBLOCK, &signals_, nullptr);
+    raise(received_);
+  }
+
+ private:
+  sigset_t signals_{};
+  std::stop_source source_;
+  std::atomic<int> received_{0};
+  std::jthread waiter_;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  StopOnSignals signalStop;
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName("plant-render");
   QCoreApplication::setApplicationVersion(PLANT_VERSION);
@@ -47,7 +96,8 @@ int main(int argc, char* argv[]) {
   parser.setApplicationDescription(
       "Draws the plant exactly as one press of the window's start button does, without a window.\n\n"
       "Exit status: 0 when it drew, or there was nothing to draw; 1 when the drawing failed;\n"
-      "2 on bad usage or an answer that is not a number.");
+      "2 on bad usage or an answer that is not a number. SIGINT or SIGTERM stops the drawing,\n"
+      "removes its scratch files and ends the process by that signal.");
   parser.addHelpOption();
   parser.addVersionOption();
   const QCommandLineOption answerOption("answer", "The answer to the dialog: how many crowns (default 1).", "TEXT", "1");
@@ -84,6 +134,7 @@ int main(int argc, char* argv[]) {
     context.clock = plant::Clock::Frozen(seconds);
   }
   if (parser.isSet(scratchOption)) context.scratchDirectory = parser.value(scratchOption).toStdString();
+  context.stop = signalStop.token();
 
   std::FILE* traceFile = nullptr;
   if (parser.isSet(traceOption)) {
@@ -124,7 +175,8 @@ int main(int argc, char* argv[]) {
     return kExitFailure;
   }
   if (outcome.result == plant::PressResult::kStopped) {
-    std::fprintf(stderr, "plant-render: the drawing was stopped\n");
+    std::fprintf(stderr, "plant-render: stopped by a signal; the scratch files are removed\n");
+    signalStop.RaiseReceived();
     return kExitFailure;
   }
   if (outcome.result == plant::PressResult::kNothingToDraw) {

@@ -1,11 +1,18 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "support/temporary_directory.h"
 
@@ -16,9 +23,10 @@ struct RenderRun {
   std::string out;
 };
 
-// Runs plant-render with the arguments and its error output folded into its output.
-RenderRun Render(const std::string& arguments) {
-  const std::string command = std::string(PLANT_RENDER) + " " + arguments + " 2>&1";
+// Runs plant-render with the arguments and its error output folded into its output; `prefix` goes
+// before it on the shell's command line (environment, limits).
+RenderRun Render(const std::string& arguments, const std::string& prefix = "") {
+  const std::string command = prefix + " " + std::string(PLANT_RENDER) + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer{};
@@ -70,6 +78,103 @@ TEST(PlantRender, DrawsAReproduciblePictureAndTrace) {
   EXPECT_GT(temporary.Read("trace.bin").size(), (21518749u + 2 * 352u) * 12);
   // The scratch files were made in the named directory and deleted from it.
   EXPECT_EQ(temporary.Entries().size(), 2u);
+}
+
+// Answers a user might type, given to --answer: each is drawn, draws nothing, or is refused in
+// words; none leaves a scratch file behind.
+TEST(PlantRender, HostileAnswers) {
+  plant::testing::TemporaryDirectory temporary;
+  const std::string environment = "TMPDIR=" + temporary.path();
+  const std::string png = " --size 64x48 --output " + temporary.File("p.png");
+  const struct {
+    std::string answer;
+    int status;
+    std::string says;
+  } cases[] = {
+      {"   ", 2, "not a number"},     {"3abc", 2, "not a number"},   {"inf", 2, "not a number"},
+      {"nan", 2, "not a number"},     {"1e400", 2, "not a number"},  {"0x10", 2, "not a number"},
+      {"3 4", 2, "not a number"},     {"1,234.5", 2, "not a number"}, {"\xef\xbc\x93", 2, "not a number"},
+      {"0.7", 0, "nothing to draw"},  {"-0.5", 0, "nothing to draw"}, {"1e-2", 0, "nothing to draw"},
+      {std::string(10000, '7'), 2, "not a number"},
+      {" 2,5 ", 0, ""},               {"-1", 0, ""},
+  };
+  for (const auto& c : cases) {
+    const RenderRun run = Render("--answer '" + c.answer + "'" + png, environment);
+    const std::string shown = c.answer.substr(0, 20);
+    EXPECT_EQ(run.status, c.status) << shown << "\n" << run.out;
+    EXPECT_NE(run.out.find(c.says), std::string::npos) << shown << "\n" << run.out;
+    std::remove(temporary.File("p.png").c_str());
+    EXPECT_TRUE(temporary.Entries().empty()) << shown;
+  }
+}
+
+TEST(PlantRender, FileFaultsEndTheDrawingInWords) {
+  plant::testing::TemporaryDirectory temporary;
+  const RenderRun missing = Render("--answer 1 --size 64x48 --output /dev/null", "TMPDIR=/nonexistent/scratch");
+  EXPECT_EQ(missing.status, 1) << missing.out;
+  EXPECT_NE(missing.out.find("Cannot make a scratch directory in /nonexistent/scratch"), std::string::npos) << missing.out;
+
+  // No room for a single byte: the first record cannot be written.
+  const RenderRun full = Render("--answer 1 --digest", "TMPDIR=" + temporary.path() + " sh -c 'trap \"\" XFSZ; ulimit -f 0; exec \"$0\" \"$@\"'");
+  EXPECT_EQ(full.status, 1) << full.out;
+  EXPECT_NE(full.out.find("VELMX1.VBP"), std::string::npos) << full.out;
+  EXPECT_NE(full.out.find("File too large"), std::string::npos) << full.out;
+  EXPECT_TRUE(temporary.Entries().empty());
+}
+
+// Starts plant-render in the background with TMPDIR set.
+pid_t Start(const std::vector<std::string>& arguments, const std::string& tmpdir) {
+  std::vector<std::string> words = {PLANT_RENDER};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  std::string environment = "TMPDIR=" + tmpdir;
+  char* envp[] = {environment.data(), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp);
+  posix_spawn_file_actions_destroy(&actions);
+  return pid;
+}
+
+TEST(PlantRender, SignalsStopTheDrawingAndRemoveTheScratchFiles) {
+  for (int signal : {SIGINT, SIGTERM}) {
+    plant::testing::TemporaryDirectory temporary;
+    const pid_t pid = Start({"--answer", "100000", "--size", "64x48", "--output", "/dev/null"}, temporary.path());
+    ASSERT_GT(pid, 0);
+    // Wait until the crowns are growing: the private directory holds its four files.
+    bool growing = false;
+    for (int i = 0; i < 500 && !growing; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      const std::vector<std::string> entries = temporary.Entries();
+      growing = entries.size() == 1 && plant::testing::TemporaryDirectory::ListDirectory(temporary.File(entries[0])).size() == 4;
+    }
+    ASSERT_TRUE(growing);
+    kill(pid, signal);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal << ", status " << status;
+    EXPECT_TRUE(temporary.Entries().empty()) << "signal " << signal;
+  }
+}
+
+TEST(PlantRender, TwoAtOnceDrawWhatOneDrawsAlone) {
+  plant::testing::TemporaryDirectory temporary;
+  const std::string arguments = "--answer 3 --clock 43200.25 --digest";
+  const std::string environment = "TMPDIR=" + temporary.path();
+  RenderRun first, second;
+  std::thread other([&] { second = Render(arguments, environment); });
+  first = Render(arguments, environment);
+  other.join();
+  const RenderRun alone = Render(arguments, environment);
+  ASSERT_EQ(alone.status, 0) << alone.out;
+  EXPECT_EQ(first.out, alone.out);
+  EXPECT_EQ(second.out, alone.out);
+  EXPECT_TRUE(temporary.Entries().empty());
 }
 
 }  // namespace
