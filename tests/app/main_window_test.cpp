@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QLabel>
@@ -46,8 +47,9 @@ class MainWindowTest : public ::testing::Test {
     int result = -1;
   };
 
-  // Presses the button; `answer` fills the dialog (nullopt cancels it). Waits for the press to end.
-  Press PressWith(std::optional<QString> answer) {
+  // Presses the button; `answer` fills the dialog (nullopt cancels it). Waits for the press to end
+  // unless told not to.
+  Press PressWith(std::optional<QString> answer, bool waitForTheEnd = true) {
     Press press;
     bool finished = false;
     const auto connection = QObject::connect(window.operator->(), &Form1::drawingFinished, [&](int result) {
@@ -75,6 +77,10 @@ class MainWindowTest : public ::testing::Test {
     });
     watcher.start();
     window->Command1->click();
+    if (!waitForTheEnd) {
+      QObject::disconnect(connection);
+      return press;
+    }
     QEventLoop loop;
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
     while (!finished) loop.processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -138,6 +144,37 @@ TEST_F(MainWindowTest, EveryKindOfAnswer) {
     painted = now;
     EXPECT_TRUE(temporary.Entries().empty()) << shown.toStdString() << ": no scratch file is left";
   }
+}
+
+// Waits, serving the window's events, until `done` holds or the time runs out.
+bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
+}
+
+TEST_F(MainWindowTest, ThePictureGrowsWhileDrawingAndClosingStopsAtOnce) {
+  PressWith(QString("100000"), false);
+  ASSERT_TRUE(window->drawing());
+  // The window shows the picture as it grows: frames arrive while the drawing runs.
+  ASSERT_TRUE(WaitUntil([&] { return PaintedPixels() > 0; }, 5000));
+  const int early = PaintedPixels();
+  ASSERT_TRUE(WaitUntil([&] { return PaintedPixels() > early; }, 5000));
+  // The crowns are growing: the private scratch directory holds its files.
+  ASSERT_TRUE(WaitUntil([&] { return temporary.Entries().size() == 1; }, 5000));
+  EXPECT_TRUE(window->drawing());
+
+  // A press while drawing is ignored: no dialog opens.
+  window->Command1->click();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  QElapsedTimer closing;
+  closing.start();
+  window->close();
+  EXPECT_LT(closing.elapsed(), 100) << "closing must stop the drawing within 100 ms";
+  EXPECT_FALSE(window->drawing());
+  EXPECT_TRUE(temporary.Entries().empty()) << "closing must leave no scratch file or directory";
 }
 
 }  // namespace
