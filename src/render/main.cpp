@@ -102,12 +102,13 @@ int main(int argc, char* argv[]) {
   parser.addVersionOption();
   const QCommandLineOption answerOption("answer", "The answer to the dialog: how many crowns (default 1).", "TEXT", "1");
   const QCommandLineOption clockOption("clock", "Freeze the clock at SECONDS since midnight.", "SECONDS");
-  const QCommandLineOption sizeOption("size", "Canvas size in pixels (default 1024x768).", "WxH", "1024x768");
+  const QCommandLineOption sizeOption("size", "Canvas size in logical pixels of 15 twips (default 1024x768).", "WxH", "1024x768");
+  const QCommandLineOption scaleOption("scale", "Draw N device pixels to a logical pixel, pen widths likewise (1 to 8, default 1).", "N", "1");
   const QCommandLineOption outputOption("output", "Write the picture to FILE as PNG.", "FILE");
   const QCommandLineOption traceOption("trace", "Write every dot to FILE as 12-byte records.", "FILE");
   const QCommandLineOption digestOption("digest", "Print the SHA-256 of the trace.");
   const QCommandLineOption scratchOption("scratch-dir", "Keep the scratch files in DIR instead of a private directory.", "DIR");
-  parser.addOptions({answerOption, clockOption, sizeOption, outputOption, traceOption, digestOption, scratchOption});
+  parser.addOptions({answerOption, clockOption, sizeOption, scaleOption, outputOption, traceOption, digestOption, scratchOption});
   if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
   if (parser.isSet("help")) {
     std::fputs(qPrintable(parser.helpText()), stdout);
@@ -121,6 +122,9 @@ int main(int argc, char* argv[]) {
 
   int width = 0, height = 0;
   if (!ParseSize(parser.value(sizeOption), width, height)) return Usage("--size takes WIDTHxHEIGHT, from 1x1 to 16384x16384");
+  bool scaleOk = false;
+  const int scale = parser.value(scaleOption).toInt(&scaleOk);
+  if (!scaleOk || scale < 1 || scale > 8) return Usage("--scale takes a whole number from 1 to 8");
   const bool wantPicture = parser.isSet(outputOption);
   const bool wantTrace = parser.isSet(traceOption) || parser.isSet(digestOption);
   if (!wantPicture && !wantTrace) return Usage("say what to make: --output, --trace or --digest");
@@ -151,7 +155,7 @@ int main(int argc, char* argv[]) {
     digest.addData(QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
   });
   std::optional<plant::RasterCanvas> raster;
-  if (wantPicture) raster.emplace(width, height);
+  if (wantPicture) raster.emplace(width, height, scale);
 
   const std::string answer = parser.value(answerOption).toStdString();
   plant::PressOutcome outcome;

@@ -177,4 +177,18 @@ TEST_F(MainWindowTest, ThePictureGrowsWhileDrawingAndClosingStopsAtOnce) {
   EXPECT_TRUE(temporary.Entries().empty()) << "closing must leave no scratch file or directory";
 }
 
+// On a screen whose device pixel ratio is 2 the picture keeps its logical size and is drawn at
+// device resolution: the base stem's dots, 8 pixels wide, cover 16 device pixels.
+TEST_F(MainWindowTest, DrawsAtDeviceResolution) {
+  if (window->devicePixelRatioF() != 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+  const Press press = PressWith(QString("1"));
+  ASSERT_EQ(press.result, static_cast<int>(PressResult::kDrawn));
+  const QImage& picture = window->picture();
+  EXPECT_EQ(picture.devicePixelRatio(), 2);
+  const int row = 7500 * 2 / 15;  // through the base stem, below the leaves
+  int green = 0;
+  for (int x = (3800 - 225) * 2 / 15; x < (3800 + 225) * 2 / 15; ++x) green += picture.pixel(x, row) == qRgb(0, 255, 0);
+  EXPECT_EQ(green, 16);
+}
+
 }  // namespace

@@ -177,4 +177,21 @@ TEST(PlantRender, TwoAtOnceDrawWhatOneDrawsAlone) {
   EXPECT_TRUE(temporary.Entries().empty());
 }
 
+// --scale N draws the same picture at N times the resolution, pen widths included; 1 changes nothing.
+TEST(PlantRender, ScaleDrawsAtHigherResolution) {
+  plant::testing::TemporaryDirectory temporary;
+  const std::string common = "--answer 1 --clock 43200.25 --size 400x560 --output ";
+  ASSERT_EQ(Render(common + temporary.File("plain.png")).status, 0);
+  ASSERT_EQ(Render(common + temporary.File("one.png") + " --scale 1").status, 0);
+  ASSERT_EQ(Render(common + temporary.File("three.png") + " --scale 3").status, 0);
+  EXPECT_EQ(temporary.Read("plain.png"), temporary.Read("one.png"));
+  const QImage three(QString::fromStdString(temporary.File("three.png")));
+  ASSERT_EQ(three.size(), QSize(1200, 1680));
+  const int row = 7500 * 3 / 15;  // through the base stem, whose dots are 8 pixels wide
+  int green = 0;
+  for (int x = (3800 - 225) * 3 / 15; x < (3800 + 225) * 3 / 15; ++x) green += three.pixel(x, row) == qRgb(0, 255, 0);
+  EXPECT_EQ(green, 24);
+  EXPECT_EQ(Render(common + temporary.File("x.png") + " --scale 9").status, 2);
+}
+
 }  // namespace
