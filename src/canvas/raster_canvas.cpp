@@ -77,8 +77,25 @@ void RasterCanvas::Stamp(float x, float y) {
   if (left >= 0 && top >= 0 && left + stampSize_ <= width_ && top + stampSize_ <= height_) {
     // Wholly inside, as almost every visible dot is: no clipping.
     std::uint32_t* origin = pixels_.data() + static_cast<std::ptrdiff_t>(top) * width_ + left;
-    for (const std::ptrdiff_t offset : stampOffsets_) origin[offset] = colour;
-    return;
+    switch (stampSize_) {  // a dot of one pixel, and the blossoms' disc of 4, written out
+      case 1:
+        origin[0] = colour;
+        return;
+      case 4: {
+        std::uint32_t* row = origin;
+        row[1] = row[2] = colour;
+        row += width_;
+        row[0] = row[1] = row[2] = row[3] = colour;
+        row += width_;
+        row[0] = row[1] = row[2] = row[3] = colour;
+        row += width_;
+        row[1] = row[2] = colour;
+        return;
+      }
+      default:
+        for (const std::ptrdiff_t offset : stampOffsets_) origin[offset] = colour;
+        return;
+    }
   }
   const int rowBegin = std::max(0, -top);
   const int rowEnd = std::min(stampSize_, height_ - top);

@@ -36,6 +36,21 @@ TEST(RasterCanvas, DotsCoverRoundStampsOfThePenWidth) {
   }
 }
 
+// The blossoms' width-4 dot, written out for speed, has the shape the general stamp gives: a disc
+// without its corners.
+TEST(RasterCanvas, WidthFourDotIsADiscWithoutCorners) {
+  RasterCanvas canvas(20, 20);
+  canvas.SetPenColour(PaletteColour(14));
+  canvas.SetPenWidth(4);
+  canvas.PlotPoint(150, 150);  // the stamp's top-left pixel is (8, 8)
+  const char* expected[] = {".XX.", "XXXX", "XXXX", ".XX."};
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 4; ++column) {
+      EXPECT_EQ(canvas.pixel(8 + column, 8 + row) != kWhite, expected[row][column] == 'X') << row << "," << column;
+    }
+  }
+}
+
 TEST(RasterCanvas, MapsFifteenTwipsToAPixelAndPaintsInPenColour) {
   RasterCanvas canvas(100, 100);
   canvas.SetPenColour(PaletteColour(10));
