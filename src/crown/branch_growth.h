@@ -22,17 +22,24 @@ Tip DrawCurvedBranch(Crown<C, Chance>& crown) {
   return {sEnd + state.TipX, -h + state.TipY};
 }
 
+// The start of every tip step: a fresh draw seeded from the clock (times 200 at odd levels, 100 at
+// even ones), the level and the tip, then the tip itself from the store.
+template <Canvas C, ChanceSource Chance>
+void BeginTipStep(Crown<C, Chance>& crown, std::int16_t clockFactor, TipSet from) {
+  CrownState& state = crown.state;
+  DrawForCrown(crown, IndexedSeed(crown.chance.ClockSeconds(), clockFactor, *state.Level, *state.TipIndex));
+  const Tip tip = crown.store.LoadTip(from, *state.TipIndex);
+  state.TipX = tip.x;
+  state.TipY = tip.y;
+}
+
 // Odd levels 3 and 5: a curved branch and a wavy one from every tip, into the second tip set.
 // Level 7: a blossom on every tip, and nothing written.
 template <Canvas C, ChanceSource Chance>
 void OddLevelTipStep(Crown<C, Chance>& crown) {
   CrownState& state = crown.state;
-  const std::int16_t Level = *state.Level;
-  DrawForCrown(crown, IndexedSeed(crown.chance.ClockSeconds(), 200, Level, *state.TipIndex));
-  const Tip tip = crown.store.LoadTip(TipSet::kTipSet1, *state.TipIndex);
-  state.TipX = tip.x;
-  state.TipY = tip.y;
-  if (Level == 7) {
+  BeginTipStep(crown, 200, TipSet::kTipSet1);
+  if (*state.Level == 7) {
     DrawFirstBlossomPattern(crown);
     DrawSecondBlossomPatternAndCentre(crown);
     return;
@@ -56,10 +63,7 @@ template <Canvas C, ChanceSource Chance>
 void EvenLevelTipStep(Crown<C, Chance>& crown) {
   CrownState& state = crown.state;
   const std::int16_t Level = *state.Level;
-  DrawForCrown(crown, IndexedSeed(crown.chance.ClockSeconds(), 100, Level, *state.TipIndex));
-  const Tip tip = crown.store.LoadTip(TipSet::kTipSet2, *state.TipIndex);
-  state.TipX = tip.x;
-  state.TipY = tip.y;
+  BeginTipStep(crown, 100, TipSet::kTipSet2);
 
   crown.store.StoreTip(TipSet::kTipSet1, state.NextRecord, DrawCurvedBranch(crown));
   state.NextRecord = static_cast<std::int16_t>(state.NextRecord + 1);

@@ -9,15 +9,14 @@
 #include "plant/fill_band_profiles.h"
 #include "plant/leaf_point.h"
 #include "plant/outline_curves.h"
-#include "plant/plant_body_result.h"
-#include "plant/stem.h"
+#include "plant/plant_body.h"
 #include "plant/vein_profiles.h"
 
 namespace plant {
 
-// The plant body exactly as written: every profile evaluated at every point, every LeafPoint
+// The leaf stages exactly as written: every profile evaluated at every point, every LeafPoint
 // computed in full for +H and -H. Slow, and kept as the oracle the program's fast path is proved
-// against, point for point.
+// against, point for point; the stem and the pass loop around them are the program's own.
 namespace literal {
 
 template <Canvas C>
@@ -69,22 +68,13 @@ void DrawVeins(C& canvas, const FoliagePass& pass) {
 
 template <Canvas C>
 PlantBodyResult DrawPlantBody(C& canvas) {
-  DrawBaseStem(canvas);
-  double StemCounter = 0;
-  std::int16_t PassCounter = 0;
-  const double epsilon = Epsilon();
-  const double passExit = CountingLoop<double>(1, 2, 0.45, [&](double PassFactor) {
-    canvas.SetPenWidth(1);
-    const FoliagePass pass{PassFactor, 40 / PassFactor, epsilon};
+  return DrawPlantBodyWith(canvas, [&](const FoliagePass& pass) {
     DrawOutlines(canvas, pass, pass.LeafScale + 0.2);
     DrawFillBand(canvas, pass);
     canvas.SetPenWidth(1);
     canvas.SetPenColour(PaletteColour(10));
     DrawVeins(canvas, pass);
-    StemCounter = DrawStemExtension(canvas, PassFactor, PassCounter);
-    PassCounter = static_cast<std::int16_t>(PassCounter + 1);
   });
-  return {StemCounter, passExit};
 }
 
 }  // namespace literal

@@ -47,6 +47,7 @@ TEST(PlantRender, ExitStatusesAndWhatTheySay) {
       {"--answer 0 --digest", 0, kEmptySha256},
       {"--answer '' --digest", 0, "nothing to draw"},
       {"--size 0x0 --digest", 2, "--size"},
+      {"--size 16384x16384 --scale 8 --output x.png", 2, "32767 pixels a side"},
       {"--clock -1 --digest", 2, "--clock"},
       {"--answer 1", 2, "--output"},
       {"--bogus", 2, "bogus"},
