@@ -191,4 +191,17 @@ TEST_F(MainWindowTest, DrawsAtDeviceResolution) {
   EXPECT_EQ(green, 16);
 }
 
+// A failure of the scratch files ends the drawing with a message and keeps the window working.
+TEST_F(MainWindowTest, AScratchFailureIsSaidAndTheWindowStays) {
+  setenv("TMPDIR", "/nonexistent/scratch", 1);
+  const Press failed = PressWith(QString("1"));
+  EXPECT_EQ(failed.result, static_cast<int>(PressResult::kFailed));
+  EXPECT_TRUE(failed.message.contains("Cannot make a scratch directory in /nonexistent/scratch")) << failed.message.toStdString();
+  EXPECT_GT(PaintedPixels(), 0) << "the plant body drawn before the failure stays";
+
+  setenv("TMPDIR", temporary.path().c_str(), 1);
+  EXPECT_EQ(PressWith(QString("1")).result, static_cast<int>(PressResult::kDrawn));
+  EXPECT_TRUE(temporary.Entries().empty());
+}
+
 }  // namespace
