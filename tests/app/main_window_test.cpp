@@ -100,7 +100,7 @@ class MainWindowTest : public ::testing::Test {
   std::optional<Form1> window;
 };
 
-TEST_F(MainWindowTest, WindowAndButtonAsDesigned) {
+TEST_F(MainWindowTest, WindowAndButtonSettings) {
   EXPECT_EQ(window->windowTitle(), "Form1");
   EXPECT_EQ(window->Command1->text(), QString::fromUtf8("СТАРТ"));
   // (10920, 7440) twips, 735 x 495 twips, at 15 twips to the pixel.
