@@ -10,12 +10,10 @@ namespace {
 
 constexpr double kTwipsPerLogicalPixel = 15.0;
 
-// floor() without a library call (the baseline x86-64 has no rounding instruction); the values are
-// near the canvas, far inside the int range.
-int FloorToInt(double value) {
-  const int truncated = static_cast<int>(value);
-  return truncated - (truncated > value);
-}
+// Pixel positions are floored by truncating a shifted value: every point that reaches the stamp
+// lies within a stamp of the canvas, whose sides are at most 32767 pixels, so the shifted value is
+// positive and truncation is floor. (The baseline x86-64 has no floor instruction.)
+constexpr double kFloorShift = 65536.0;
 
 }  // namespace
 
@@ -47,6 +45,7 @@ void RasterCanvas::SetPenWidth(std::int16_t width) {
       stampRows_[row] = StampRow{first, stampSize_ - first};
     }
   }
+  stampShift_ = kFloorShift + 0.5 - stampSize_ / 2.0;
   stampOffsets_.clear();
   for (int row = 0; row < stampSize_; ++row) {
     for (int column = stampRows_[row].first; column < stampRows_[row].end; ++column) {
@@ -70,9 +69,8 @@ void RasterCanvas::LayOver(const RasterCanvas& other) {
 
 void RasterCanvas::Stamp(float x, float y) {
   // The stamp's top-left device pixel: the dot's centre, less half its size, to the nearest pixel.
-  const double half = stampSize_ / 2.0;
-  const int left = FloorToInt(x * pixelsPerTwip_ - half + 0.5);
-  const int top = FloorToInt(y * pixelsPerTwip_ - half + 0.5);
+  const int left = static_cast<int>(x * pixelsPerTwip_ + stampShift_) - static_cast<int>(kFloorShift);
+  const int top = static_cast<int>(y * pixelsPerTwip_ + stampShift_) - static_cast<int>(kFloorShift);
   const std::uint32_t colour = colour_;  // a local: stores through the pixel pointer cannot change it
   if (left >= 0 && top >= 0 && left + stampSize_ <= width_ && top + stampSize_ <= height_) {
     // Wholly inside, as almost every visible dot is: no clipping.

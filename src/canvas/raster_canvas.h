@@ -52,6 +52,7 @@ class RasterCanvas {
   std::uint32_t colour_ = 0xFF000000u;
   std::int16_t penWidth_ = 0;
   int stampSize_ = 0;  // device pixels across
+  double stampShift_ = 0;  // from a dot's centre to its stamp's top-left corner, plus the floor shift
   std::vector<StampRow> stampRows_;
   std::vector<std::ptrdiff_t> stampOffsets_;  // every pixel of the stamp, from its top-left corner
   // A point must lie strictly inside these bounds (twips) for any part of its dot to show.

@@ -1,13 +1,9 @@
 #include "numeric/clock.h"
 
-#include <ctime>
-
 namespace plant {
 namespace {
 
-constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
-
-std::int64_t LocalMidnightNanoseconds(std::time_t day, int dayOffset) {
+std::time_t LocalMidnight(std::time_t day, int dayOffset) {
   std::tm local{};
   localtime_r(&day, &local);
   local.tm_hour = 0;
@@ -15,18 +11,10 @@ std::int64_t LocalMidnightNanoseconds(std::time_t day, int dayOffset) {
   local.tm_sec = 0;
   local.tm_mday += dayOffset;
   local.tm_isdst = -1;  // let mktime decide: midnight may fall on either side of a DST change
-  return static_cast<std::int64_t>(std::mktime(&local)) * kNanosecondsPerSecond;
+  return std::mktime(&local);
 }
 
 }  // namespace
-
-// The coarse clock ticks every few milliseconds and costs a few nanoseconds to read; the seeds it
-// feeds change every 5 to 10 ms at the finest.
-std::int64_t Clock::NowNanoseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME_COARSE, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * kNanosecondsPerSecond + now.tv_nsec;
-}
 
 Clock Clock::Live() { return Clock(); }
 
@@ -36,10 +24,14 @@ Clock Clock::Frozen(float secondsSinceMidnight) {
   return clock;
 }
 
-void Clock::FindMidnight(std::int64_t nowNanoseconds) {
-  const std::time_t now = static_cast<std::time_t>(nowNanoseconds / kNanosecondsPerSecond);
-  midnightNanoseconds_ = LocalMidnightNanoseconds(now, 0);
-  nextMidnightNanoseconds_ = LocalMidnightNanoseconds(now, 1);
+float Clock::Convert(const timespec& now) {
+  if (now.tv_sec < midnight_ || now.tv_sec >= nextMidnight_) {
+    midnight_ = LocalMidnight(now.tv_sec, 0);
+    nextMidnight_ = LocalMidnight(now.tv_sec, 1);
+  }
+  last_ = now;
+  lastSeconds_ = static_cast<float>(static_cast<double>(now.tv_sec - midnight_) + now.tv_nsec * 1e-9);
+  return lastSeconds_;
 }
 
 }  // namespace plant
