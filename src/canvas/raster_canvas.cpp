@@ -11,25 +11,32 @@ namespace {
 constexpr double kTwipsPerLogicalPixel = 15.0;
 
 // Pixel positions are floored by truncating a shifted value: every point that reaches the stamp
-// lies within a stamp of the canvas, whose sides are at most 32767 pixels, so the shifted value is
-// positive and truncation is floor. (The baseline x86-64 has no floor instruction.)
+// lies within a stamp of the canvas, and sides and stamps are bounded below, so the shifted value
+// is positive and truncation is floor. (The baseline x86-64 has no floor instruction.)
 constexpr double kFloorShift = 65536.0;
+constexpr int kMostPixelsASide = 32767;
+constexpr int kMostStampPixels = 1024;
 
 }  // namespace
 
 RasterCanvas::RasterCanvas(int logicalWidth, int logicalHeight, int scale)
-    : width_(logicalWidth * scale),
-      height_(logicalHeight * scale),
+    : width_(0),
+      height_(0),
       scale_(scale),
       twipsPerPixel_(kTwipsPerLogicalPixel / scale),
       pixelsPerTwip_(scale / kTwipsPerLogicalPixel) {
-  if (logicalWidth < 1 || logicalHeight < 1 || scale < 1) throw std::invalid_argument("canvas size must be positive");
+  if (logicalWidth < 1 || logicalHeight < 1 || scale < 1 || logicalWidth > kMostPixelsASide / scale ||
+      logicalHeight > kMostPixelsASide / scale) {
+    throw std::invalid_argument("a canvas side must be 1 to 32767 device pixels");
+  }
+  width_ = logicalWidth * scale;
+  height_ = logicalHeight * scale;
   pixels_.assign(static_cast<std::size_t>(width_) * height_, kWhite);
   SetPenWidth(1);
 }
 
 void RasterCanvas::SetPenWidth(std::int16_t width) {
-  if (width < 1) throw std::invalid_argument("pen width must be at least 1");
+  if (width < 1 || width * scale_ > kMostStampPixels) throw std::invalid_argument("pen width out of range");
   if (width == penWidth_) return;
   penWidth_ = width;
   stampSize_ = width * scale_;

@@ -48,13 +48,10 @@ inline double IndexedSeed(float clock, std::int16_t factor, std::int16_t smallIn
 // The repetition's seed reads Level and TipIndex as they stand: in a press's first repetition the
 // pass counter's 2.35 and an empty TipIndex, later the level loop's 8 and the tip loop's 33.
 inline double RepetitionSeed(float clock, const CrownState& state) {
-  const float product = clock * 100;
-  if (!state.Level) {
-    const double withPassExit = product + state.passExit;
-    return TruncateToInteger(withPassExit + state.TipIndex.value_or(0));
-  }
-  if (!state.TipIndex) return TruncateToInteger(static_cast<float>(product + *state.Level));
-  return IndexedSeed(clock, 100, *state.Level, *state.TipIndex);
+  // The level loop always runs a tip loop, so TipIndex is set whenever Level is.
+  if (state.Level) return IndexedSeed(clock, 100, *state.Level, *state.TipIndex);
+  const double withPassExit = clock * 100 + state.passExit;
+  return TruncateToInteger(withPassExit + 0);  // + the empty TipIndex
 }
 
 // A fresh crown draw: 0.9 becomes the length factor at the first draw below 0.8 (a single compared

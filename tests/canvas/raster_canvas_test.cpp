@@ -77,6 +77,14 @@ TEST(RasterCanvas, ClipsAtTheEdgesAndIgnoresFarPoints) {
   EXPECT_GT(PaintedPixels(canvas), partial);
 }
 
+TEST(RasterCanvas, RefusesSizesItCannotHold) {
+  EXPECT_THROW(RasterCanvas(0, 10), std::invalid_argument);
+  EXPECT_THROW(RasterCanvas(10, 10, 0), std::invalid_argument);
+  EXPECT_THROW(RasterCanvas(16384, 10, 2), std::invalid_argument);  // 32768 device pixels across
+  RasterCanvas canvas(10, 10);
+  EXPECT_THROW(canvas.SetPenWidth(0), std::invalid_argument);
+}
+
 TEST(RasterCanvas, PenSettingsAloneLeaveTheCanvasWhite) {
   RasterCanvas canvas(20, 20);
   canvas.SetPenColour(PaletteColour(14));
